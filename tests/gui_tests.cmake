@@ -1,0 +1,16 @@
+# Window tests: real Qt widgets under the offscreen platform.
+if(TARGET halvane_gui)
+  foreach(folder ui components report cache_steps clock_steps)
+    file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*_test.cpp)
+    if(tests)
+      add_executable(${folder}_tests ${tests} ${CMAKE_CURRENT_SOURCE_DIR}/support/qt_main.cpp)
+      target_link_libraries(${folder}_tests PRIVATE halvane_test_support halvane_gui GTest::gtest)
+      if(TARGET halvane-report)
+        add_dependencies(${folder}_tests halvane-report)
+        target_compile_definitions(${folder}_tests PRIVATE HALVANE_REPORT_BIN="$<TARGET_FILE:halvane-report>")
+      endif()
+      gtest_discover_tests(${folder}_tests TEST_PREFIX "${folder}." DISCOVERY_MODE PRE_TEST
+        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_RUNTIME_DIR=/tmp/halvane-xdg;LC_ALL=C.UTF-8")
+    endif()
+  endforeach()
+endif()
