@@ -1,10 +1,7 @@
-// The core codename, and the lookup keys the knowledge tables share.
+// The core codename ("Thunderbird", "Northwood") of an AMD or Intel processor.
 #pragma once
 
 #include <string>
 
-// Copies Family, Model, Stepping into the key copies and rebuilds
-// SignatureKey and FamilyModelKey ("6810", "66": decimals without separator).
-void RebuildLookupKeys();
-
+// Rebuilds the lookup keys first, so the technology table can read them after.
 std::string GetCodename();
