@@ -11,5 +11,9 @@ char LocaleDecimalSeparator();
 // no decimal point for whole numbers.
 std::string FloatText(double value, char decimal_separator = LocaleDecimalSeparator());
 
+// Fixed-point with exactly `decimals` digits after the separator.
+std::string FixedText(double value, int decimals,
+                      char decimal_separator = LocaleDecimalSeparator());
+
 // The first `width` characters of `text`; a shorter text is returned unchanged.
 std::string CutToWidth(const std::string& text, size_t width);
