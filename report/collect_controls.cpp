@@ -3,6 +3,7 @@
 #include <map>
 #include <optional>
 #include <stdexcept>
+#include <vector>
 
 #include "report/control_facts.h"
 
@@ -29,6 +30,20 @@ bool PageVisible(QWidget& page) {
   return !page.isHidden();
 }
 
+// A tab widget's pages in tab order: showing a page raises it, which moves it
+// to the end of its parent's children.
+std::vector<QWidget*> ChildrenInOrder(QWidget& widget) {
+  std::vector<QWidget*> children;
+  if (auto* tabs = qobject_cast<QTabWidget*>(&widget)) {
+    for (int i = 0; i < tabs->count(); ++i) children.push_back(tabs->widget(i));
+    return children;
+  }
+  for (QObject* child : widget.children()) {
+    if (auto* control = qobject_cast<QWidget*>(child)) children.push_back(control);
+  }
+  return children;
+}
+
 class Walk {
  public:
   explicit Walk(QWidget& form) : form_(form) {}
@@ -42,9 +57,7 @@ class Walk {
   // Depth first, each widget before its children, children in the order they
   // were created: the creation order of the window.
   void Visit(QWidget& widget, int page, bool shown) {
-    for (QObject* child : widget.children()) {
-      auto* control = qobject_cast<QWidget*>(child);
-      if (!control) continue;
+    for (QWidget* control : ChildrenInOrder(widget)) {
       int child_page = page;
       bool child_shown = shown;
       if (std::optional<ControlKind> kind = KindIfTagged(*control)) {
