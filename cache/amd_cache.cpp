@@ -26,10 +26,14 @@ struct BitField {
 
 uint32_t RegisterValue(const CpuidRegisters& regs, Reg reg) {
   switch (reg) {
-    case Reg::Eax: return regs.eax;
-    case Reg::Ebx: return regs.ebx;
-    case Reg::Ecx: return regs.ecx;
-    case Reg::Edx: return regs.edx;
+    case Reg::Eax:
+      return regs.eax;
+    case Reg::Ebx:
+      return regs.ebx;
+    case Reg::Ecx:
+      return regs.ecx;
+    case Reg::Edx:
+      return regs.edx;
   }
   return 0;
 }
@@ -146,7 +150,6 @@ const Row* FindCode(const std::array<Row, N>& rows, uint32_t code) {
   auto found = std::find_if(rows.begin(), rows.end(), [&](const Row& r) { return r.code == code; });
   return found == rows.end() ? nullptr : &*found;
 }
-
 
 }  // namespace
 

@@ -47,13 +47,15 @@ constexpr std::array<TopEntryTest, 14> kTopEntryTests{{
 }};
 // clang-format on
 
-static_assert([] {
-  for (const TopEntryTest& test : kTopEntryTests) {
-    const IntelDescriptorRow* row = FindIntelDescriptor(test.byte);
-    if (row == nullptr || row->text.empty() || row->l2.empty()) return false;
-  }
-  return true;
-}(), "every byte promoted to the top of the list is an L2 descriptor with a text");
+static_assert(
+    [] {
+      for (const TopEntryTest& test : kTopEntryTests) {
+        const IntelDescriptorRow* row = FindIntelDescriptor(test.byte);
+        if (row == nullptr || row->text.empty() || row->l2.empty()) return false;
+      }
+      return true;
+    }(),
+    "every byte promoted to the top of the list is an L2 descriptor with a text");
 
 using SlotRows = std::array<const IntelDescriptorRow*, kSlotCount>;
 

@@ -16,9 +16,13 @@ int32_t Bits(uint32_t value, int shift, uint32_t mask) {
 
 }  // namespace
 
-CpuidRegisters ExecuteCpuid(uint32_t leaf) { return CurrentCpuidSource().Execute(leaf, 0); }
+CpuidRegisters ExecuteCpuid(uint32_t leaf) {
+  return CurrentCpuidSource().Execute(leaf, 0);
+}
 
-bool IsCpuidSupported() { return CurrentCpuidSource().IdFlagToggles(); }
+bool IsCpuidSupported() {
+  return CurrentCpuidSource().IdFlagToggles();
+}
 
 void ReadMaxStandardLeaf() {
   CpuidState.MaxStandardLeaf = static_cast<int32_t>(ExecuteCpuid(0).eax);
@@ -93,4 +97,6 @@ std::string GetInstructionSet() {
   return "X86-(IA32)";
 }
 
-bool VendorIs(std::string_view vendor) { return ReadVendorString() == vendor; }
+bool VendorIs(std::string_view vendor) {
+  return ReadVendorString() == vendor;
+}

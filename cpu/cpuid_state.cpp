@@ -3,4 +3,6 @@
 
 TCpuidState CpuidState;
 
-void ResetCpuidState() { CpuidState = TCpuidState{}; }
+void ResetCpuidState() {
+  CpuidState = TCpuidState{};
+}

@@ -56,7 +56,7 @@ struct TCpuidState {
   int32_t FlagPBE = 0;
   int32_t FlagIA64 = 0;
   int32_t FlagTM = 0;
-  int32_t ProcessorType = 0;   // leaf 1 EAX bits 15..12 (four bits, not two)
+  int32_t ProcessorType = 0;  // leaf 1 EAX bits 15..12 (four bits, not two)
   int32_t Family = 0;
   int32_t Model = 0;
   int32_t Stepping = 0;

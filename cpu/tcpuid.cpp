@@ -13,7 +13,9 @@ void StoreLittleEndian(uint32_t reg, char* out) {
 
 }  // namespace
 
-TCPUID::TCPUID() { Available = Query(); }
+TCPUID::TCPUID() {
+  Available = Query();
+}
 
 void TCPUID::ReadExtendedLeaf(uint32_t& eax, uint32_t& ebx, uint32_t& ecx, uint32_t& edx) {
   // Leaf 80000000h is deliberately not consulted first: whatever the

@@ -73,10 +73,14 @@ bool ProcessorCpuidSource::IdFlagToggles() {
 #endif
 }
 
-CpuidSource& CurrentCpuidSource() { return current ? *current : Processor(); }
+CpuidSource& CurrentCpuidSource() {
+  return current ? *current : Processor();
+}
 
 ScopedCpuidSource::ScopedCpuidSource(CpuidSource& source) : previous_(current) {
   current = &source;
 }
 
-ScopedCpuidSource::~ScopedCpuidSource() { current = previous_; }
+ScopedCpuidSource::~ScopedCpuidSource() {
+  current = previous_;
+}

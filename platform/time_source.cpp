@@ -30,7 +30,9 @@ uint32_t SystemTimeSource::TickCount() {
   return static_cast<uint32_t>(ReadClockNs(CLOCK_MONOTONIC) / 1'000'000);
 }
 
-int64_t SystemTimeSource::PerformanceCounter() { return ReadClockNs(CLOCK_MONOTONIC_RAW); }
+int64_t SystemTimeSource::PerformanceCounter() {
+  return ReadClockNs(CLOCK_MONOTONIC_RAW);
+}
 
 void SystemTimeSource::Sleep(uint32_t milliseconds) {
   timespec remaining{static_cast<time_t>(milliseconds / 1000),
@@ -76,8 +78,14 @@ uint64_t SimulatedTimeSource::TimeStampCounter() {
   return ticks;
 }
 
-TimeSource& CurrentTimeSource() { return current ? *current : System(); }
+TimeSource& CurrentTimeSource() {
+  return current ? *current : System();
+}
 
-ScopedTimeSource::ScopedTimeSource(TimeSource& source) : previous_(current) { current = &source; }
+ScopedTimeSource::ScopedTimeSource(TimeSource& source) : previous_(current) {
+  current = &source;
+}
 
-ScopedTimeSource::~ScopedTimeSource() { current = previous_; }
+ScopedTimeSource::~ScopedTimeSource() {
+  current = previous_;
+}

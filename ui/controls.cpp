@@ -40,15 +40,19 @@ ControlKind KindOf(const QWidget& control) {
   return static_cast<ControlKind>(kind.toInt());
 }
 
-std::string_view KindName(ControlKind kind) { return kKindNames[static_cast<size_t>(kind)]; }
+std::string_view KindName(ControlKind kind) {
+  return kKindNames[static_cast<size_t>(kind)];
+}
 
 QString ToQString(const std::string& latin1) {
   size_t end = latin1.find('\0');
-  return QString::fromLatin1(latin1.data(),
-                             static_cast<qsizetype>(end == std::string::npos ? latin1.size() : end));
+  return QString::fromLatin1(
+      latin1.data(), static_cast<qsizetype>(end == std::string::npos ? latin1.size() : end));
 }
 
-std::string ToLatin1(const QString& text) { return text.toLatin1().toStdString(); }
+std::string ToLatin1(const QString& text) {
+  return text.toLatin1().toStdString();
+}
 
 QWidget& Control(QWidget& form, std::string_view name) {
   QString wanted = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
@@ -126,9 +130,10 @@ void SetFontColor(QWidget& form, std::string_view name, QColor color) {
 
 QColor FontColor(QWidget& form, std::string_view name) {
   QWidget& control = Control(form, name);
-  QPalette::ColorRole role = qobject_cast<QPlainTextEdit*>(&control) || qobject_cast<QLineEdit*>(&control)
-                                 ? QPalette::Text
-                                 : QPalette::WindowText;
+  QPalette::ColorRole role =
+      qobject_cast<QPlainTextEdit*>(&control) || qobject_cast<QLineEdit*>(&control)
+          ? QPalette::Text
+          : QPalette::WindowText;
   return control.palette().color(QPalette::Active, role);
 }
 

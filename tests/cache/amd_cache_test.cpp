@@ -1,4 +1,5 @@
-// AMD leaves 80000005h/80000006h: field positions, both associativity encodings, recorded processors.
+// AMD leaves 80000005h/80000006h: field positions, both associativity encodings, recorded
+// processors.
 #include "cache/amd_cache.h"
 
 #include <gtest/gtest.h>
@@ -75,9 +76,9 @@ TEST_F(AmdCacheTest, L1AssociativityTexts) {
     const char* code_text;
   };
   const Case cases[] = {
-      {0, "", "Disabled"},       {1, "", ""},           {2, "2-Way", "2-Way"},
-      {4, "4-Way", "4-Way"},     {6, "6-Way", "6-Way"}, {8, "8-Way", "8-Way"},
-      {16, "", ""},              {254, "", ""},         {255, "Full-Way", "Full-Way"},
+      {0, "", "Disabled"},   {1, "", ""},           {2, "2-Way", "2-Way"},
+      {4, "4-Way", "4-Way"}, {6, "6-Way", "6-Way"}, {8, "8-Way", "8-Way"},
+      {16, "", ""},          {254, "", ""},         {255, "Full-Way", "Full-Way"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.code);
@@ -91,8 +92,9 @@ TEST_F(AmdCacheTest, L1AssociativityTexts) {
 
 TEST_F(AmdCacheTest, L2AssociativityTextsUseTheirOwnEncoding) {
   const std::array<const char*, 16> by_code{
-      "L2 Off", "Direct mapped", "2-Way", "", "4-Way", "", "8-Way", "", "16-Way",
-      "",       "",              "",      "", "",      "", "Full-Way"};
+      "L2 Off", "Direct mapped", "2-Way", "", "4-Way", "", "8-Way",
+      "",       "16-Way",        "",      "", "",      "", "",
+      "",       "Full-Way"};
   for (uint32_t code = 0; code < by_code.size(); ++code) {
     SCOPED_TRACE(code);
     ResetCpuidState();

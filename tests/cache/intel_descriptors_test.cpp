@@ -50,28 +50,38 @@ struct Case {
 
 const Case kCases[] = {
     {"L2 in slot 4 replaces entry 0",
-     {0x665B5001, 0, 0, 0x007A7000}, {{0x7A, 0x5B, 0x50, 0, 0x7A, 0x70, 0}, "12", "8", "256", 0}},
+     {0x665B5001, 0, 0, 0x007A7000},
+     {{0x7A, 0x5B, 0x50, 0, 0x7A, 0x70, 0}, "12", "8", "256", 0}},
     {"no L2 in slot 4 or 7Bh in slot 5: entry 0 kept",
-     {0x03020101, 0, 0, 0x0C040843}, {{0x03, 0x02, 0x01, 0x0C, 0x04, 0x08, 0x43}, "16", "16", "512", 0}},
+     {0x03020101, 0, 0, 0x0C040843},
+     {{0x03, 0x02, 0x01, 0x0C, 0x04, 0x08, 0x43}, "16", "16", "512", 0}},
     {"7Bh counts for entry 0 only in slot 5",
-     {0x01000000, 0, 0, 0x007B0000}, {{0x01, 0, 0, 0, 0x7B, 0, 0}, "", "", "512", 0}},
+     {0x01000000, 0, 0, 0x007B0000},
+     {{0x01, 0, 0, 0, 0x7B, 0, 0}, "", "", "512", 0}},
     {"7Bh in slot 5 replaces an earlier slot-4 match",
-     {0x01000000, 0, 0, 0x00437B00}, {{0x7B, 0, 0, 0, 0x43, 0x7B, 0}, "", "", "512", 0}},
+     {0x01000000, 0, 0, 0x00437B00},
+     {{0x7B, 0, 0, 0, 0x43, 0x7B, 0}, "", "", "512", 0}},
     {"7Ch is tested after 7Bh",
-     {0, 0, 0, 0x007C7B00}, {{0x7C, 0, 0, 0, 0x7C, 0x7B, 0}, "", "", "512", 0}},
+     {0, 0, 0, 0x007C7B00},
+     {{0x7C, 0, 0, 0, 0x7C, 0x7B, 0}, "", "", "512", 0}},
     {"count byte, EBX and ECX are not examined",
-     {0x00000001, 0x29434308, 0x22434308, 0}, {{0, 0, 0, 0, 0, 0, 0}, "", "", "", 0}},
+     {0x00000001, 0x29434308, 0x22434308, 0},
+     {{0, 0, 0, 0, 0, 0, 0}, "", "", "", 0}},
     {"all registers zero", {0, 0, 0, 0}, {{0, 0, 0, 0, 0, 0, 0}, "", "", "", 0}},
     {"88h gives only an L3 size", {0x00008800, 0, 0, 0}, {{0, 0, 0, 0, 0, 0, 0}, "", "", "", 2048}},
     {"8Bh gives 3096", {0, 0, 0, 0x0000008B}, {{0, 0, 0, 0, 0, 0, 0}, "", "", "", 3096}},
     {"first L3 slot wins",
-     {0x00290000, 0, 0, 0x00000022}, {{0, 0x29, 0, 0, 0, 0, 0x22}, "", "", "", 4096}},
+     {0x00290000, 0, 0, 0x00000022},
+     {{0, 0x29, 0, 0, 0, 0, 0x22}, "", "", "", 4096}},
     {"last L2 slot wins",
-     {0x43000000, 0, 0, 0x00000082}, {{0x43, 0, 0, 0, 0, 0, 0x82}, "", "", "256", 0}},
+     {0x43000000, 0, 0, 0x00000082},
+     {{0x43, 0, 0, 0, 0, 0, 0x82}, "", "", "256", 0}},
     {"last L1 slot wins",
-     {0x080A0000, 0, 0, 0x00687000}, {{0x08, 0x0A, 0, 0, 0x68, 0x70, 0}, "12", "32", "", 0}},
+     {0x080A0000, 0, 0, 0x00687000},
+     {{0x08, 0x0A, 0, 0, 0x68, 0x70, 0}, "12", "32", "", 0}},
     {"registers with bit 31 set are still decoded",
-     {0x81000000, 0, 0, 0x85000000}, {{0x81, 0, 0, 0x85, 0, 0, 0}, "", "", "2048", 0}},
+     {0x81000000, 0, 0, 0x85000000},
+     {{0x81, 0, 0, 0x85, 0, 0, 0}, "", "", "2048", 0}},
 };
 
 class IntelDescriptorsTest : public RecordTest {
@@ -116,9 +126,8 @@ TEST(IntelDescriptorTable, ShapeAndTexts) {
     char hex[3];
     std::snprintf(hex, sizeof hex, "%02X", row.byte);
     std::string head(row.text.substr(0, 2));
-    std::transform(head.begin(), head.end(), head.begin(), [](unsigned char ch) {
-      return static_cast<char>(std::toupper(ch));
-    });
+    std::transform(head.begin(), head.end(), head.begin(),
+                   [](unsigned char ch) { return static_cast<char>(std::toupper(ch)); });
     EXPECT_EQ(head, hex);
   }
   EXPECT_EQ(kIntelDescriptors.size(), 43u);
@@ -127,8 +136,7 @@ TEST(IntelDescriptorTable, ShapeAndTexts) {
   EXPECT_EQ(FindIntelDescriptor(0x00), nullptr);
 
   EXPECT_EQ(TextOf(0x7B), "7bh Code and Data L2 cache, 512 KB, 8 ways, 64 byte lines, sectored");
-  EXPECT_EQ(TextOf(0x23),
-            "23h Code and data L3 cache, 1024 KB, 8 ways, 64 byte lines, sectored ");
+  EXPECT_EQ(TextOf(0x23), "23h Code and data L3 cache, 1024 KB, 8 ways, 64 byte lines, sectored ");
   EXPECT_EQ(TextOf(0x22).back(), ' ');
   EXPECT_EQ(TextOf(0x25).back(), 'd');
   EXPECT_EQ(TextOf(0x71), std::string("71h Trace L1 cache, 16 K") + '\xB5' + "OPs, 4 ways");

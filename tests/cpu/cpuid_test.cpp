@@ -130,7 +130,8 @@ TEST_F(CpuidTest, RecordedPentium4) {
   EXPECT_EQ(CpuidState.Stepping, 4);
   EXPECT_EQ(CpuidState.BrandIndex, 9);
   EXPECT_EQ(GetInstructionSet(), "X86-(IA32)");
-  EXPECT_EQ(ReadBrandString(), std::string(14, ' ') + "Intel(R) Pentium(R) 4 CPU 1.60GHz" + std::string(1, '\0'));
+  EXPECT_EQ(ReadBrandString(),
+            std::string(14, ' ') + "Intel(R) Pentium(R) 4 CPU 1.60GHz" + std::string(1, '\0'));
 }
 
 }  // namespace

@@ -15,8 +15,10 @@ TEST_F(LookupKeysTest, DecimalsWithoutSeparatorOrLeadingZeros) {
     const char* signature;
     const char* family_model;
   };
-  const Case cases[] = {{6, 8, 10, "6810", "68"}, {15, 0, 7, "1507", "150"},
-                        {5, 13, 0, "5130", "513"}, {6, 1, 11, "6111", "61"},
+  const Case cases[] = {{6, 8, 10, "6810", "68"},
+                        {15, 0, 7, "1507", "150"},
+                        {5, 13, 0, "5130", "513"},
+                        {6, 1, 11, "6111", "61"},
                         {6, 11, 1, "6111", "611"}};
   for (const Case& c : cases) {
     CpuidState.Family = c.family;

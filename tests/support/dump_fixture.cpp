@@ -14,7 +14,8 @@ FakeCpu& FakeCpu::Vendor(const std::string& twelve_chars) {
   auto word = [&](size_t at) {
     uint32_t value = 0;
     for (size_t i = 0; i < 4; ++i) {
-      value |= static_cast<uint32_t>(static_cast<unsigned char>(twelve_chars.at(at + i))) << (8 * i);
+      value |= static_cast<uint32_t>(static_cast<unsigned char>(twelve_chars.at(at + i)))
+               << (8 * i);
     }
     return value;
   };
