@@ -1,6 +1,7 @@
 // Writing the report as text.
 #include "report/text_report.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <optional>
 
@@ -16,6 +17,8 @@
 // of their own, indented under its first. Rows follow the creation order of
 // their first control; hidden controls, and controls inside a hidden one, are
 // left out; a row whose first control is disabled ends in " (disabled)".
+// Controls that pair with nothing and share a line (a grid's header or value
+// row, the flag columns) make one row, each disabled one marked on its own.
 
 namespace {
 
@@ -49,6 +52,31 @@ std::optional<size_t> NextOnLine(const std::vector<ControlFacts>& controls, size
     if (!nearest || c.left < controls[*nearest].left) nearest = i;
   }
   return nearest;
+}
+
+bool HasValue(const std::vector<ControlFacts>& controls, size_t caption,
+              const std::vector<bool>& taken) {
+  std::optional<size_t> value = NextOnLine(controls, caption, taken);
+  return value && !IsCaption(controls[*value]);
+}
+
+// The controls of `from`'s line that pair with nothing, left to right: a
+// grid's header or value row reads as one row, as it does in the window.
+std::vector<size_t> LoneLine(const std::vector<ControlFacts>& controls, size_t from,
+                             const std::vector<bool>& taken) {
+  std::vector<size_t> line;
+  for (size_t i = 0; i < controls.size(); ++i) {
+    const ControlFacts& c = controls[i];
+    if ((i != from && taken[i]) || !c.shown || c.kind == ControlKind::Page ||
+        c.kind == ControlKind::Memo || !HasText(c) || !OnOneLine(c, controls[from]) ||
+        (IsCaption(c) && HasValue(controls, i, taken))) {
+      continue;
+    }
+    line.push_back(i);
+  }
+  std::stable_sort(line.begin(), line.end(),
+                   [&](size_t a, size_t b) { return controls[a].left < controls[b].left; });
+  return line;
 }
 
 std::vector<std::string> TextOf(const ControlFacts& control) {
@@ -87,6 +115,18 @@ std::vector<std::string> TextRows(const std::vector<ControlFacts>& controls) {
       }
     } else if (!HasText(first)) {
       continue;
+    }
+    if (lead.empty() && first.kind != ControlKind::Memo) {
+      if (auto line = LoneLine(controls, i, taken); line.size() > 1) {
+        std::string joined;
+        for (size_t member : line) {
+          taken[member] = true;
+          const ControlFacts& c = controls[member];
+          joined += (joined.empty() ? "" : "  ") + c.caption + (c.enabled ? "" : " (disabled)");
+        }
+        rows.push_back(joined);
+        continue;
+      }
     }
     std::vector<std::string> group;
     if (text.empty() || (text.size() == 1 && text[0].empty())) {
