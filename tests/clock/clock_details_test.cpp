@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "cpu/cpuid.h"
@@ -24,6 +25,11 @@ struct DetailsCase {
   const char* half_clock_text;
   L2Speed l2_speed;
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const DetailsCase& c, std::ostream* out) {
+  *out << c.name;
+}
 
 // clang-format off
 const DetailsCase kCases[] = {

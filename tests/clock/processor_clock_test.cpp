@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <ostream>
 #include <vector>
 
 #include "cpu/cpuid.h"
@@ -58,6 +59,11 @@ struct ClockCase {
   double clock_mhz;
   const char* clock_text;
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const ClockCase& c, std::ostream* out) {
+  *out << c.name;
+}
 
 const ClockCase kCases[] = {
     // The float result is widened, so the text shows the float's digits, cut to 7.

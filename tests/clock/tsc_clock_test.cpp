@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <ostream>
 
 #include "platform/time_source.h"
 
@@ -15,6 +16,11 @@ struct TicksCase {
   uint32_t tick_offset_ms;
   double expected;
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const TicksCase& c, std::ostream* out) {
+  *out << c.name;
+}
 
 // The end of the window is counted from the first tick reading, not from the
 // step awaited after it, so with the simulated 1 ms tick the time-stamp
@@ -49,6 +55,11 @@ struct PerfCase {
   uint64_t start_ns;
   float expected;
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const PerfCase& c, std::ostream* out) {
+  *out << c.name;
+}
 
 // Every reading advances simulated time, so the performance counter sees the
 // sleep plus two readings; the result equals the rate only when it divides by

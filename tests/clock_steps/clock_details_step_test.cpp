@@ -8,6 +8,7 @@
 #include <clocale>
 #include <map>
 #include <memory>
+#include <ostream>
 #include <string>
 
 #include "cpu/cpuid.h"
@@ -69,6 +70,11 @@ struct StepCase {
   bool speed_lines_enabled;
   std::map<std::string, std::string> captions;  // the controls whose caption the case checks
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const StepCase& c, std::ostream* out) {
+  *out << c.name;
+}
 
 const StepCase kCases[] = {
     {"P4a160Overclocked",
