@@ -13,10 +13,6 @@
 
 namespace {
 
-uint32_t Eax(uint32_t family, uint32_t model, uint32_t stepping) {
-  return family << 8 | model << 4 | stepping;
-}
-
 class TechnologyTest : public RecordTest {
  protected:
   TechnologyTest() { Use(cpu_); }
@@ -31,36 +27,36 @@ TEST_F(TechnologyTest, FirstApplyingRowOfTheVendorsBlock) {
   };
   // clang-format off
   const Case cases[] = {
-      {"CentaurHauls", Eax(5, 4, 0), "0.35\xB5"},
-      {"CentaurHauls", Eax(6, 4, 0), "0.35\xB5"},  // the model alone decides
-      {"CentaurHauls", Eax(6, 7, 0), "??"},
-      {"RiseRiseRise", Eax(5, 2, 0), "0.18\xB5"},
-      {"RiseRiseRise", Eax(5, 1, 0), "??"},
-      {"GenuineIntel", Eax(6, 5, 0), "0.25\xB5"},
-      {"GenuineIntel", Eax(5, 0, 5), "0.80\xB5"},
-      {"GenuineIntel", Eax(5, 4, 3), "0.28\xB5"},
-      {"GenuineIntel", Eax(5, 7, 0), "??"},
-      {"GenuineIntel", Eax(6, 3, 4), "0.28\xB5"},
-      {"GenuineIntel", Eax(6, 8, 1), "0.18\xB5"},
-      {"GenuineIntel", Eax(6, 8, 2), "??"},
-      {"GenuineIntel", Eax(6, 11, 1), "0.13\xB5"},
-      {"GenuineIntel", Eax(15, 0, 10), "0.18\xB5"},
-      {"GenuineIntel", Eax(15, 1, 1), "??"},
-      {"GenuineIntel", Eax(15, 2, 5), "0.13\xB5"},
-      {"GenuineIntel", Eax(15, 3, 3), "0.09\xB5"},
-      {"GenuineIntel", Eax(4, 2, 0), "0.13\xB5"},  // the last two rows test the model alone
-      {"GenuineIntel", Eax(4, 3, 0), "0.09\xB5"},
-      {"AuthenticAMD", Eax(5, 7, 0), "0.25 \xB5" "m"},
-      {"AuthenticAMD", Eax(5, 6, 1), "0.30 \xB5" "m"},
-      {"AuthenticAMD", Eax(5, 13, 0), "0.18 \xB5" "m"},
-      {"AuthenticAMD", Eax(5, 1, 0), ""},
-      {"AuthenticAMD", Eax(6, 1, 2), "0.25\xB5"},
-      {"AuthenticAMD", Eax(6, 2, 0), ""},
-      {"AuthenticAMD", Eax(6, 3, 1), "0.18\xB5"},
-      {"AuthenticAMD", Eax(6, 8, 0), "0.13\xB5"},
-      {"AuthenticAMD", Eax(6, 8, 1), ""},
-      {"AuthenticAMD", Eax(15, 4, 8), "0.13\xB5"},
-      {"CyrixInstead", Eax(6, 8, 1), ""},
+      {"CentaurHauls", Leaf1Eax(5, 4, 0), "0.35\xB5"},
+      {"CentaurHauls", Leaf1Eax(6, 4, 0), "0.35\xB5"},  // the model alone decides
+      {"CentaurHauls", Leaf1Eax(6, 7, 0), "??"},
+      {"RiseRiseRise", Leaf1Eax(5, 2, 0), "0.18\xB5"},
+      {"RiseRiseRise", Leaf1Eax(5, 1, 0), "??"},
+      {"GenuineIntel", Leaf1Eax(6, 5, 0), "0.25\xB5"},
+      {"GenuineIntel", Leaf1Eax(5, 0, 5), "0.80\xB5"},
+      {"GenuineIntel", Leaf1Eax(5, 4, 3), "0.28\xB5"},
+      {"GenuineIntel", Leaf1Eax(5, 7, 0), "??"},
+      {"GenuineIntel", Leaf1Eax(6, 3, 4), "0.28\xB5"},
+      {"GenuineIntel", Leaf1Eax(6, 8, 1), "0.18\xB5"},
+      {"GenuineIntel", Leaf1Eax(6, 8, 2), "??"},
+      {"GenuineIntel", Leaf1Eax(6, 11, 1), "0.13\xB5"},
+      {"GenuineIntel", Leaf1Eax(15, 0, 10), "0.18\xB5"},
+      {"GenuineIntel", Leaf1Eax(15, 1, 1), "??"},
+      {"GenuineIntel", Leaf1Eax(15, 2, 5), "0.13\xB5"},
+      {"GenuineIntel", Leaf1Eax(15, 3, 3), "0.09\xB5"},
+      {"GenuineIntel", Leaf1Eax(4, 2, 0), "0.13\xB5"},  // the last two rows test the model alone
+      {"GenuineIntel", Leaf1Eax(4, 3, 0), "0.09\xB5"},
+      {"AuthenticAMD", Leaf1Eax(5, 7, 0), "0.25 \xB5" "m"},
+      {"AuthenticAMD", Leaf1Eax(5, 6, 1), "0.30 \xB5" "m"},
+      {"AuthenticAMD", Leaf1Eax(5, 13, 0), "0.18 \xB5" "m"},
+      {"AuthenticAMD", Leaf1Eax(5, 1, 0), ""},
+      {"AuthenticAMD", Leaf1Eax(6, 1, 2), "0.25\xB5"},
+      {"AuthenticAMD", Leaf1Eax(6, 2, 0), ""},
+      {"AuthenticAMD", Leaf1Eax(6, 3, 1), "0.18\xB5"},
+      {"AuthenticAMD", Leaf1Eax(6, 8, 0), "0.13\xB5"},
+      {"AuthenticAMD", Leaf1Eax(6, 8, 1), ""},
+      {"AuthenticAMD", Leaf1Eax(15, 4, 8), "0.13\xB5"},
+      {"CyrixInstead", Leaf1Eax(6, 8, 1), ""},
   };
   // clang-format on
   for (const Case& c : cases) {
@@ -73,10 +69,10 @@ TEST_F(TechnologyTest, FirstApplyingRowOfTheVendorsBlock) {
 
 // Only the signature key is rebuilt; the family-model key stays as the codename lookup left it.
 TEST_F(TechnologyTest, ReadsTheFamilyModelKeyTheCodenameLeft) {
-  cpu_.Vendor("AuthenticAMD").Signature(Eax(5, 8, 0));
+  cpu_.Vendor("AuthenticAMD").Signature(Leaf1Eax(5, 8, 0));
   ReadSignature();
   GetCodename();
-  cpu_.Signature(Eax(6, 8, 0));
+  cpu_.Signature(Leaf1Eax(6, 8, 0));
   ReadSignature();
   EXPECT_EQ(GetTechnology(), std::string("0.25 \xB5") + "m");
   EXPECT_EQ(CpuidState.SignatureKey, "680");

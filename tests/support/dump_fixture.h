@@ -11,6 +11,12 @@
 #include "platform/cpuid_dump.h"
 #include "platform/cpuid_source.h"
 
+// Leaf 1 EAX for a signature: extended family 23..20, family 11..8, model 7..4, stepping 3..0.
+constexpr uint32_t Leaf1Eax(uint32_t family, uint32_t model, uint32_t stepping = 0,
+                            uint32_t extended_family = 0) {
+  return extended_family << 20 | family << 8 | model << 4 | stepping;
+}
+
 // Path of a file under tests/data.
 std::string TestDataPath(const std::string& relative);
 
